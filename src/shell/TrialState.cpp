@@ -1,0 +1,3 @@
+#include "shell/TrialState.h"
+
+TrialState trialState;
