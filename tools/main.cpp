@@ -18,8 +18,27 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 namespace {
+
+// The icon in the sizes a desktop menu asks for, as PNG files brinell-<size>.png:
+// each made from the icon image whose size divides it, pixels repeated whole.
+void WriteDesktopIcons(const QList<QImage>& images, const QDir& folder)
+{
+    folder.mkpath(QStringLiteral("."));
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        QImage source;
+        for (const QImage& image : images)
+            if (size % image.width() == 0 && image.width() > source.width())
+                source = image;
+        const QImage icon =
+            source.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QString name = QStringLiteral("brinell-%1.png").arg(size);
+        if (!icon.save(folder.filePath(name), "PNG"))
+            throw std::runtime_error("cannot write " + name.toStdString());
+    }
+}
 
 void drawAll(const QDir& assets, const QDir& schemes)
 {
@@ -32,6 +51,7 @@ void drawAll(const QDir& assets, const QDir& schemes)
     WriteBmp(MagnifyGlyph(), assets.filePath(QStringLiteral("magnify.bmp")), DibDepth::Rgb24);
     WriteBmp(GridGlyph(), assets.filePath(QStringLiteral("grid.bmp")), DibDepth::Rgb24);
     WriteIco(IconImages(), assets.filePath(QStringLiteral("brinell.ico")));
+    WriteDesktopIcons(IconImages(), QDir(assets.filePath(QStringLiteral("icons"))));
     for (const SchemeFile& scheme : SchemeFiles())
         WriteJpeg(LoadingScheme(scheme.state), schemes.filePath(scheme.fileName));
 }
