@@ -4,7 +4,7 @@
 
 BUILD := build
 PACKAGES := qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev \
-	cmake ninja-build pkg-config g++ clang fonts-dejavu-core xvfb xauth x11-utils imagemagick
+	cmake ninja-build pkg-config g++ clang fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test build setup

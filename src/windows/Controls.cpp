@@ -4,9 +4,11 @@
 
 QFont FormFont(int characterHeight)
 {
-    // "MS Sans Serif" where it exists; a sans-serif face with Cyrillic glyphs elsewhere.
+    // "MS Sans Serif" where it exists; elsewhere a sans-serif face of about its width
+    // with Cyrillic glyphs, so that the captions fit their controls.
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(characterHeight);
     return font;

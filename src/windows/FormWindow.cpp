@@ -2,6 +2,7 @@
 
 #include "model/TColor.h"
 
+#include <QEvent>
 #include <QTimer>
 
 namespace {
@@ -21,6 +22,8 @@ FormWindow::FormWindow(const QString& caption, const QRect& outerGeometry)
 {
     setWindowTitle(caption);
     setFrameShape(QFrame::NoFrame);
+    // The window itself never takes the focus; its controls do.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(false);
     PaintBackground(this);
     PaintBackground(viewport());
@@ -34,6 +37,20 @@ void FormWindow::fitClientToControls()
 {
     const QRect covered = m_client->childrenRect();
     m_client->resize(covered.right() + 1, covered.bottom() + 1);
+}
+
+bool FormWindow::event(QEvent* event)
+{
+    const bool handled = QScrollArea::event(event);
+    if (event->type() == QEvent::WindowActivate && !m_activated) {
+        m_activated = true;
+        // The first activation gives the focus to the first tab stop as Tab would, so
+        // that an edit field there has its whole text selected.
+        if (QWidget* focused = focusWidget())
+            focused->clearFocus();
+        focusNextChild();
+    }
+    return handled;
 }
 
 void FormWindow::showEvent(QShowEvent* event)

@@ -22,6 +22,7 @@ public:
     void fitClientToControls();
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -30,4 +31,5 @@ private:
     QWidget* m_client;
     QRect m_outerGeometry;
     bool m_placed = false;
+    bool m_activated = false;
 };

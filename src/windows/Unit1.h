@@ -11,6 +11,7 @@
 
 #include <array>
 
+class PictureBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,8 +22,11 @@ class TForm1 : public FormWindow, public MaterialButtons {
 public:
     TForm1();
 
+    PictureBox* Image2; // the tester photograph
+    PictureBox* Image1; // the indenter over the specimen
     QLabel* Label1;
     QLabel* Label2;
+    PictureBox* Image3; // the material table
     QLineEdit* Edit1;
     QLineEdit* Edit2;
     QPushButton* Button1;
@@ -38,10 +42,12 @@ public:
     void setMaterialButtonColour(int number, TColor colour) override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     std::array<QRadioButton*, 26> m_radioButtons{};
+    bool m_trialWindowHidden = false; // by minimising this window
 };
 
 extern TForm1* Form1;

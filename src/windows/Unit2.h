@@ -11,21 +11,37 @@
 
 #include <QTimer>
 
+class IndentationView;
+class PictureBox;
+class QLabel;
 class QPushButton;
+class SpeedButton;
+class TimeDial;
 
 class TForm2 : public FormWindow, public TrialRequests {
     Q_OBJECT
 public:
     TForm2();
 
-    QPushButton* Button1;
+    SpeedButton* SpeedButton1; // START
+    QLabel* Label1;            // "ПУСК"
+    QLabel* Label2;            // "Время"
+    PictureBox* Image1;        // the scheme picture
+    IndentationView* Image2;
+    SpeedButton* SpeedButton2; // magnify
+    SpeedButton* SpeedButton3; // grid
+    TimeDial* Chart1;
+    QPushButton* Button1; // finish
     QTimer Timer1;
 
     void SpeedButton1Click();
     void Timer1Timer();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
     void Button1Click();
 
-    // Shows the window where it was last left, raises and activates it.
+    // Shows the window where it was last left, raises and activates it. A window
+    // minimised on its own is activated but stays minimised.
     void ShowTrial();
 
     void clearDial() override;
