@@ -1,7 +1,9 @@
 #pragma once
 
 // The error box for a failure that left an event handler: the system's modal message
-// box with the stop icon, one OK button and the application title as caption.
+// box with the stop icon, one OK button and the application title as caption. Its
+// text is the message with a full stop added after a letter or a digit; a very long
+// message is shortened in the middle so that the box fits on the screen.
 
 #include <QString>
 

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <limits>
+
 TForm1* Form1 = nullptr;
 
 namespace {
@@ -47,6 +49,8 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& text, const QString& accessi
 {
     auto* edit = new QLineEdit(text, parent);
     edit->setAccessibleName(accessibleName);
+    // The fields take text of any length, as pasted.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setGeometry(place);
     edit->setFont(FormFont(19));
     return edit;

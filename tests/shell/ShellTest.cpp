@@ -5,6 +5,7 @@
 #include "shell/NoticeBox.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -39,6 +40,21 @@ TEST(HandlerGuard, AMessageEndingInAFullStopGetsNoSecond)
     const auto boxes = AnswerModalBoxes([] { Guarded([] { throw ProgramError("Done."); }); });
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Done.");
+}
+
+TEST(HandlerGuard, AMillionCharacterMessageIsShortenedInTheMiddleToFitTheScreen)
+{
+    const std::string text(1'000'000, '7');
+    const auto boxes = AnswerModalBoxes([&] {
+        Guarded([&] { throw ProgramError("'" + text + "' is not a valid integer value"); });
+    });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith("'777"));
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral(" … ")));
+    EXPECT_TRUE(boxes[0].text.endsWith("' is not a valid integer value."));
+    const QSize screen = QApplication::primaryScreen()->availableSize();
+    EXPECT_LE(boxes[0].size.width(), screen.width());
+    EXPECT_LE(boxes[0].size.height(), screen.height());
 }
 
 TEST(HandlerGuard, TimersGoOnBehindAnOpenBoxAndAFurtherFailureOpensAnotherBox)

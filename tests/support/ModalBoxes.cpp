@@ -16,7 +16,7 @@ std::vector<SeenBox> AnswerModalBoxes(const std::function<void()>& code, int set
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
-        SeenBox box{dialog->windowTitle(), {}, false};
+        SeenBox box{dialog->windowTitle(), {}, false, dialog->size()};
         if (auto* message = qobject_cast<QMessageBox*>(dialog)) {
             box.text = message->text();
             box.hasStopIcon = message->icon() == QMessageBox::Critical;

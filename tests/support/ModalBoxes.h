@@ -4,14 +4,16 @@
 // and the events after it are handled, remembering what each box said.
 
 #include <QString>
-#include <QStringList>
+#include <QSize>
 
 #include <functional>
+#include <vector>
 
 struct SeenBox {
     QString caption;
     QString text;
     bool hasStopIcon = false;
+    QSize size;
 };
 
 // Runs the code, then handles events for settleMs; every modal box that opens is

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -204,6 +205,20 @@ TEST_F(SetupWindowTest, AFailedStartLoadingShowsTheMessageAndLeavesTheWindowAsIt
     EXPECT_EQ(form1->Edit1->text(), "1 0");
     EXPECT_TRUE(radio(1)->isChecked());
     EXPECT_EQ(colourOf(1), Green);
+}
+
+TEST_F(SetupWindowTest, AMillionCharacterFieldIsRefusedWithABoxThatFitsTheScreen)
+{
+    QTest::mouseClick(radio(1), Qt::LeftButton);
+    const QString pasted(1'000'000, u'9');
+    form1->Edit2->setText(pasted);
+    EXPECT_EQ(form1->Edit2->text().size(), pasted.size());
+    const auto boxes = AnswerModalBoxes([&] { form1->Button1->click(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.endsWith("' is not a valid integer value."));
+    EXPECT_LE(boxes[0].size.width(), QApplication::primaryScreen()->availableSize().width());
+    EXPECT_EQ(trialState.BallDiameter, 10);
+    EXPECT_FALSE(form2->isVisible());
 }
 
 } // namespace
