@@ -4,16 +4,21 @@
 
 BUILD := build
 PACKAGES := qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev \
-	cmake ninja-build pkg-config g++ clang fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick
+	cmake ninja-build pkg-config g++ clang fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick \
+	dpkg-dev desktop-file-utils appstream
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test build setup
+.PHONY: run test build setup package
 
 run: build
 	cd schemes && ../$(BUILD)/src/brinell
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The Debian package, in build/.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 build: setup
 	cmake -S . -B $(BUILD) -G Ninja
