@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -205,6 +206,29 @@ TEST_F(SetupWindowTest, AFailedStartLoadingShowsTheMessageAndLeavesTheWindowAsIt
     EXPECT_EQ(form1->Edit1->text(), "1 0");
     EXPECT_TRUE(radio(1)->isChecked());
     EXPECT_EQ(colourOf(1), Green);
+}
+
+TEST_F(SetupWindowTest, ASmallWindowScrollsAndTheControlsKeepTheirPlaces)
+{
+    EXPECT_FALSE(form1->horizontalScrollBar()->isVisible());
+    form1->resize(600, 400);
+    QApplication::processEvents();
+    EXPECT_TRUE(form1->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(form1->verticalScrollBar()->isVisible());
+    form1->verticalScrollBar()->setValue(form1->verticalScrollBar()->maximum());
+    EXPECT_EQ(form1->Button2->geometry(), QRect(560, 848, 561, 81));
+    EXPECT_EQ(form1->Button2->mapTo(form1->client(), QPoint(0, 0)), QPoint(560, 848));
+}
+
+TEST_F(SetupWindowTest, MinimisingTheSetupWindowTakesTheTrialWindowAlong)
+{
+    QTest::mouseClick(radio(1), Qt::LeftButton);
+    form1->Button1->click();
+    ASSERT_TRUE(form2->isVisible());
+    form1->showMinimized();
+    EXPECT_FALSE(form2->isVisible());
+    form1->showNormal();
+    EXPECT_TRUE(form2->isVisible());
 }
 
 TEST_F(SetupWindowTest, AMillionCharacterFieldIsRefusedWithABoxThatFitsTheScreen)

@@ -22,7 +22,9 @@ protected:
     QColor dialPixel(int x, int y)
     {
         QApplication::processEvents();
-        return form2->Chart1->grab().toImage().pixelColor(x, y);
+        const QImage picture = form2->Chart1->grab().toImage();
+        const qreal ratio = picture.devicePixelRatio();
+        return picture.pixelColor(qRound(x * ratio), qRound(y * ratio));
     }
     // The scheme picture's colour well inside the box; the fixture's pictures are plain.
     QColor schemeColour()
