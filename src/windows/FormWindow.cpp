@@ -3,7 +3,6 @@
 #include "model/TColor.h"
 
 #include <QEvent>
-#include <QTimer>
 
 namespace {
 
@@ -53,19 +52,29 @@ bool FormWindow::event(QEvent* event)
     return handled;
 }
 
-void FormWindow::showEvent(QShowEvent* event)
+void FormWindow::moveEvent(QMoveEvent* event)
 {
-    QScrollArea::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        // The frame's size is known only once the window manager has framed the window.
-        QTimer::singleShot(0, this, &FormWindow::applyOuterGeometry);
-    }
+    QScrollArea::moveEvent(event);
+    fitOuterFrame();
 }
 
-void FormWindow::applyOuterGeometry()
+void FormWindow::resizeEvent(QResizeEvent* event)
 {
+    QScrollArea::resizeEvent(event);
+    fitOuterFrame();
+}
+
+// The frame's size is known only once the window manager has framed the shown window,
+// which it reports by moving or resizing it. Then the client area gives up the frame's
+// share of the outer size, once; without a window manager there is no frame.
+void FormWindow::fitOuterFrame()
+{
+    if (m_framed || !isVisible())
+        return;
     const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.width() == 0 && frame.height() == 0)
+        return;
+    m_framed = true;
     resize(m_outerGeometry.size() - frame);
     move(m_outerGeometry.topLeft());
 }

@@ -23,13 +23,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void applyOuterGeometry();
+    void fitOuterFrame();
 
     QWidget* m_client;
     QRect m_outerGeometry;
-    bool m_placed = false;
+    bool m_framed = false;
     bool m_activated = false;
 };
