@@ -17,10 +17,10 @@ enum class HeatTreatment { Annealing, Normalising, Hardening };
 std::string_view HeatTreatmentName(HeatTreatment treatment);
 
 struct MaterialEntry {
-    int number;               // 1 … 26
-    int tableRow;             // row of the table picture, 1 … 21
-    HeatTreatment treatment;  // column of the table picture
-    std::int32_t hardness;    // HB
+    int number;              // 1 … 26
+    int tableRow;            // row of the table picture, 1 … 21
+    HeatTreatment treatment; // column of the table picture
+    std::int32_t hardness;   // HB
 };
 
 inline constexpr int MaterialCount = 26;

@@ -9,7 +9,8 @@ namespace {
 void PaintBackground(QWidget* widget)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor(clPaleGreen.red, clPaleGreen.green, clPaleGreen.blue));
+    palette.setColor(QPalette::Window,
+                     QColor(clPaleGreen.red, clPaleGreen.green, clPaleGreen.blue));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

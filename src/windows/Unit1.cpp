@@ -73,8 +73,8 @@ TForm1::TForm1()
 {
     QWidget* area = client();
     setFont(FormFont(11));
-    Image2 = MakePicture(area, QStringLiteral(":/pictures/tester.jpg"), PictureBox::Fitting::NaturalSize,
-                         {8, 8, 537, 657});
+    Image2 = MakePicture(area, QStringLiteral(":/pictures/tester.jpg"),
+                         PictureBox::Fitting::NaturalSize, {8, 8, 537, 657});
     Image1 = MakePicture(area, QStringLiteral(":/pictures/indenter.jpg"),
                          PictureBox::Fitting::Proportional, {360, 664, 185, 273});
     Label1 = MakeLabel(area, QStringLiteral(" диаметр шарика индентора "), {554, 8, 280, 30});

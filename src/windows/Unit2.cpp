@@ -72,7 +72,8 @@ TForm2::TForm2()
     new KeyboardNavigation({Button1}, this);
 
     const auto onClick = [this](auto* control, auto signal, void (TForm2::*handler)()) {
-        connect(control, signal, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+        connect(control, signal, this,
+                [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     };
     onClick(SpeedButton1, &SpeedButton::clicked, &TForm2::SpeedButton1Click);
     onClick(SpeedButton2, &SpeedButton::clicked, &TForm2::SpeedButton2Click);

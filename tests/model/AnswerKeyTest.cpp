@@ -27,13 +27,14 @@ TEST(AnswerKey, TableRowCarriesTheDiameterRadiiAndGridSquares)
 
 TEST(AnswerKey, TsvGivesTheShortestExactDiameter)
 {
-    std::istringstream rows(KeyFor({"--tsv", "--ball", "-10", "--load", "30000", "--material",
-                                    "1"}));
+    std::istringstream rows(
+        KeyFor({"--tsv", "--ball", "-10", "--load", "30000", "--material", "1"}));
     std::string header, row;
     std::getline(rows, header);
     std::getline(rows, row);
-    EXPECT_EQ(header,
-              "number\tmaterial\ttreatment\tHB\td_mm\tradius_px\tmagnified_radius_px\tgrid_squares");
+    EXPECT_EQ(
+        header,
+        "number\tmaterial\ttreatment\tHB\td_mm\tradius_px\tmagnified_radius_px\tgrid_squares");
     const std::string start = "1\tсталь 5\tулучшение\t190\t";
     ASSERT_EQ(row.substr(0, start.size()), start);
     const std::string d = row.substr(start.size(), row.find('\t', start.size()) - start.size());

@@ -94,23 +94,22 @@ TEST_F(LoadingSequenceTest, AWholeTrialTickByTick)
     for (int k = 1; k <= 60; ++k)
         ticks.push_back(tick());
 
-    EXPECT_EQ(ticks[1], (Requests{"clear", "slice 80 white", "slice 20 red", "slice 300 white",
-                                  "frame 1"}));
-    EXPECT_EQ(ticks[2], (Requests{"clear", "slice 80 white", "slice 20 red", "slice 330 white",
-                                  "frame 2"}));
+    EXPECT_EQ(ticks[1],
+              (Requests{"clear", "slice 80 white", "slice 20 red", "slice 300 white", "frame 1"}));
+    EXPECT_EQ(ticks[2],
+              (Requests{"clear", "slice 80 white", "slice 20 red", "slice 330 white", "frame 2"}));
     EXPECT_EQ(ticks[29], (Requests{"clear", "slice 80 white", "slice 20 red", "slice 1140 white",
                                    "frame 29"}));
     EXPECT_EQ(ticks[30], (Requests{"clear", "slice 80 white", "slice 20 red", "slice 1170 white",
                                    "frame 30", "load схема-2.jpg"}));
-    EXPECT_EQ(ticks[31], (Requests{"clear", "slice 0 white", "slice 20 red", "slice 300 white",
-                                   "frame 31"}));
+    EXPECT_EQ(ticks[31],
+              (Requests{"clear", "slice 0 white", "slice 20 red", "slice 300 white", "frame 31"}));
     EXPECT_EQ(ticks[44].back(), "frame 44");
     EXPECT_EQ(ticks[45].back(), "frame 44");
-    EXPECT_EQ(ticks[59], (Requests{"clear", "slice 0 white", "slice 20 red", "slice 1140 white",
-                                   "frame 44"}));
-    EXPECT_EQ(ticks[60],
-              (Requests{"clear", "slice 0 white", "slice 20 red", "slice 1170 white", "frame 44",
-                        "show magnify", "load схема-3.jpg", "stop timer"}));
+    EXPECT_EQ(ticks[59],
+              (Requests{"clear", "slice 0 white", "slice 20 red", "slice 1140 white", "frame 44"}));
+    EXPECT_EQ(ticks[60], (Requests{"clear", "slice 0 white", "slice 20 red", "slice 1170 white",
+                                   "frame 44", "show magnify", "load схема-3.jpg", "stop timer"}));
     for (int k = 1; k < 60; ++k)
         EXPECT_EQ(std::count(ticks[k].begin(), ticks[k].end(), "show magnify"), 0) << k;
 
@@ -182,9 +181,9 @@ TEST_F(LoadingSequenceTest, AFailedFinalLoadIsReportedOnceAndTheTimerStopsAnyway
 {
     recorder.missingFiles = {"схема-3.jpg"};
     startAndRunTo(59);
-    EXPECT_EQ(tick(), (Requests{"clear", "slice 0 white", "slice 20 red", "slice 1170 white",
-                                "frame 44", "show magnify", "load схема-3.jpg", "stop timer",
-                                "failed"}));
+    EXPECT_EQ(tick(),
+              (Requests{"clear", "slice 0 white", "slice 20 red", "slice 1170 white", "frame 44",
+                        "show magnify", "load схема-3.jpg", "stop timer", "failed"}));
     EXPECT_EQ(state.TickCount, 60);
     EXPECT_FALSE(state.Loading);
 }

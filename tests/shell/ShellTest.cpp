@@ -90,8 +90,8 @@ TEST(HandlerGuard, ACaughtFailureClearsTheFloatingPointFlags)
 
 TEST(NoticeBox, CaptionedWithTheTitleWithoutIconAndClosedByItsButton)
 {
-    const auto boxes = AnswerModalBoxes(
-        [] { ShowMessage(QStringLiteral("Не выбран материал для испытания")); });
+    const auto boxes =
+        AnswerModalBoxes([] { ShowMessage(QStringLiteral("Не выбран материал для испытания")); });
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, QStringLiteral("Не выбран материал для испытания"));
     EXPECT_EQ(boxes[0].caption, ApplicationTitle());

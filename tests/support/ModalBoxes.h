@@ -3,8 +3,8 @@
 // For widget tests: answers every modal box that opens while a piece of code runs
 // and the events after it are handled, remembering what each box said.
 
-#include <QString>
 #include <QSize>
+#include <QString>
 
 #include <functional>
 #include <vector>

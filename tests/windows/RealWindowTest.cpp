@@ -1,9 +1,10 @@
 // Runs under a real X server (xvfb-run) with the real 250 ms timer and the sample
 // scheme pictures of schemes/, as a student would run the program.
 
+#include "BothWindows.h"
+#include "pictures/PictureBox.h"
 #include "shell/TrialState.h"
-#include "windows/Unit1.h"
-#include "windows/Unit2.h"
+#include "windows/SpeedButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,36 +14,16 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "pictures/PictureBox.h"
-#include "windows/SpeedButton.h"
-
 namespace {
 
-class RealWindowTest : public testing::Test {
+class RealWindowTest : public testing::Test, protected BothWindows {
 protected:
-    RealWindowTest()
-    {
-        trialState = TrialState{};
-        form1 = std::make_unique<TForm1>();
-        Form1 = form1.get();
-        form2 = std::make_unique<TForm2>();
-        Form2 = form2.get();
-        form1->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form1.get()));
-    }
-    ~RealWindowTest() override
-    {
-        Form1 = nullptr;
-        Form2 = nullptr;
-    }
+    RealWindowTest() { EXPECT_TRUE(QTest::qWaitForWindowExposed(form1.get())); }
     QImage screenshot(QWidget* window)
     {
         QApplication::processEvents();
         return window->screen()->grabWindow(0).toImage();
     }
-
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm2> form2;
 };
 
 TEST_F(RealWindowTest, TheSetupWindowOpensAtItsPlaceWithItsPicturesAndButtons)

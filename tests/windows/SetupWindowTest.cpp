@@ -1,8 +1,7 @@
+#include "BothWindows.h"
 #include "ModalBoxes.h"
 #include "shell/TrialState.h"
 #include "windows/MaterialButtonPlaces.h"
-#include "windows/Unit1.h"
-#include "windows/Unit2.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,34 +13,18 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-class SetupWindowTest : public testing::Test {
+class SetupWindowTest : public testing::Test, protected BothWindows {
 protected:
     SetupWindowTest()
     {
-        trialState = TrialState{};
-        form1 = std::make_unique<TForm1>();
-        Form1 = form1.get();
-        form2 = std::make_unique<TForm2>();
-        Form2 = form2.get();
-        form1->show();
         form1->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form1.get()));
     }
-    ~SetupWindowTest() override
-    {
-        Form1 = nullptr;
-        Form2 = nullptr;
-    }
 
     QRadioButton* radio(int number) const { return form1->RadioButton(number); }
-    QColor colourOf(int number) const
-    {
-        return radio(number)->grab().toImage().pixelColor(45, 2);
-    }
+    QColor colourOf(int number) const { return radio(number)->grab().toImage().pixelColor(45, 2); }
     int countColoured(const QColor& colour) const
     {
         int count = 0;
@@ -53,9 +36,6 @@ protected:
     {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
     }
-
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm2> form2;
 };
 
 const QColor Yellow(255, 255, 0);

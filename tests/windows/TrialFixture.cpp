@@ -9,26 +9,16 @@
 
 TrialFixture::TrialFixture() : m_previousDirectory(QDir::currentPath())
 {
-    trialState = TrialState{};
     writeScheme("схема-1.jpg", {870, 232}, Qt::red);
     writeScheme("схема-2.jpg", {870, 232}, Qt::green);
     writeScheme("схема-3.jpg", {870, 232}, Qt::blue);
     QDir::setCurrent(schemes.path());
-    form1 = std::make_unique<TForm1>();
-    Form1 = form1.get();
-    form2 = std::make_unique<TForm2>();
-    Form2 = form2.get();
     form2->Timer1.stop();
-    form1->show();
 }
 
 TrialFixture::~TrialFixture()
 {
     QDir::setCurrent(m_previousDirectory);
-    form2.reset();
-    form1.reset();
-    Form1 = nullptr;
-    Form2 = nullptr;
 }
 
 void TrialFixture::writeScheme(const char* fileName, QSize size, QColor colour)

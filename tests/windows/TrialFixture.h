@@ -1,20 +1,16 @@
 #pragma once
 
-// Both windows made afresh for each test, in a scratch working directory that holds
-// the three scheme pictures, with the trial state back at its start. The trial
-// window's timer is stopped so that a test drives the ticks itself.
+// Both windows in a scratch working directory that holds the three scheme pictures.
+// The trial window's timer is stopped so that a test drives the ticks itself.
 
+#include "BothWindows.h"
 #include "shell/TrialState.h"
-#include "windows/Unit1.h"
-#include "windows/Unit2.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <memory>
-
-class TrialFixture : public testing::Test {
+class TrialFixture : public testing::Test, protected BothWindows {
 protected:
     TrialFixture();
     ~TrialFixture() override;
@@ -28,8 +24,6 @@ protected:
     // Runs ticks directly, as the timer would.
     void tickTo(int tickCount);
 
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm2> form2;
     QTemporaryDir schemes;
 
 private:

@@ -30,9 +30,10 @@ protected:
     QColor schemeColour()
     {
         const QColor colour = form2->Image1->grab().toImage().pixelColor(400, 100);
-        return colour.red() > 200 ? Qt::red : colour.green() > 200 ? Qt::green
-               : colour.blue() > 200                               ? Qt::blue
-                                                                   : colour;
+        return colour.red() > 200     ? Qt::red
+               : colour.green() > 200 ? Qt::green
+               : colour.blue() > 200  ? Qt::blue
+                                      : colour;
     }
     void clickStart() { QTest::mouseClick(form2->SpeedButton1, Qt::LeftButton); }
 };
