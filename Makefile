@@ -5,7 +5,7 @@
 BUILD := build
 PACKAGES := qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	cmake ninja-build pkg-config g++ clang fonts-dejavu-core fonts-liberation2 xvfb xauth x11-utils imagemagick \
-	dpkg-dev desktop-file-utils appstream libclang-rt-14-dev
+	dpkg-dev desktop-file-utils appstream libclang-rt-14-dev xdotool
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: run test build setup package
@@ -35,6 +35,16 @@ setup:
 		$(SUDO) apt-get update && \
 		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
+
+# The benchmarks, a real trial's tick timing, and start-up time and peak memory
+# beside a bare window under Xvfb, on a Release build of their own (bench/README.md).
+.PHONY: bench
+bench: setup
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-bench --target brinell brinell_bench tick_timing bare_window startup_probe
+	build-bench/bench/brinell_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	cd schemes && ../build-bench/bench/tick_timing
+	bench/startup.sh build-bench
 
 # The whole suite once more, built with g++ under AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer (cmake/Sanitizers.cmake); any report fails its test. Left

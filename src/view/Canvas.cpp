@@ -30,6 +30,11 @@ Canvas::Canvas(QImage& image) : m_painter(&image)
     m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
+Canvas::Canvas(QImage& image, const QRect& clip) : Canvas(image)
+{
+    m_painter.setClipRect(clip);
+}
+
 // This is where our pixel rules and Qt's differ. Our boxes leave out their right
 // column and bottom row, while Qt's outline of QRect(x, y, w, h) paints columns x to
 // x + w and rows y to y + h. So the box (l, t, r, b) becomes QRect(l, t, r − l − 1,

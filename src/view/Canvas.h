@@ -8,11 +8,15 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
+#include <QRect>
 
 class Canvas {
 public:
     // Paints on the image for as long as the canvas lives.
     explicit Canvas(QImage& image);
+    // The same, but paints only inside the clip, leaving every pixel outside it as
+    // it was and every pixel inside as the unclipped canvas would paint it.
+    Canvas(QImage& image, const QRect& clip);
 
     // The box filled white, then outlined along its first and last columns and rows.
     void Rectangle(int left, int top, int right, int bottom);

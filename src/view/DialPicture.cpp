@@ -4,9 +4,12 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QtMath>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -51,40 +54,85 @@ double RayAngle(const DialLayout& layout, DialPixel pixel)
     return qRadiansToDegrees(std::atan2(dy, dx));
 }
 
+// The circle passes through the centres of the edge pixels, 166 pixels from the
+// centre pixel (208, 180) in the design area: (374, 180) at 3 o'clock and (208, 14)
+// at 12.
+QRectF CircleRect(const DialLayout& layout)
+{
+    return {PixelCentre({layout.centre.x - layout.xRadius, layout.centre.y - layout.yRadius}),
+            QSizeF(2.0 * layout.xRadius, 2.0 * layout.yRadius)};
+}
+
 QPainterPath WedgePath(const DialLayout& layout, const DialWedge& wedge)
 {
     const double start = RayAngle(layout, wedge.from);
     double sweep = RayAngle(layout, wedge.to) - start;
     if (sweep <= 0)
         sweep += 360; // counterclockwise always; coinciding rays make the whole circle
-    // The circle passes through the centres of the edge pixels, 166 pixels from the
-    // centre pixel (208, 180) in the design area: (374, 180) at 3 o'clock and
-    // (208, 14) at 12.
-    const QRectF circle(
-        PixelCentre({layout.centre.x - layout.xRadius, layout.centre.y - layout.yRadius}),
-        QSizeF(2.0 * layout.xRadius, 2.0 * layout.yRadius));
     QPainterPath path(PixelCentre(layout.centre));
     path.lineTo(PixelCentre(wedge.from));
-    path.arcTo(circle, start, sweep);
+    path.arcTo(CircleRect(layout), start, sweep);
     path.lineTo(PixelCentre(wedge.to));
     path.closeSubpath();
     return path;
 }
 
-void DrawSlices(QPainter& painter, const DialLayout& layout, std::span<const DialPoint> points)
+// The circle's outline, smoothed, on a transparent picture that lies from one pixel
+// above and left of the circle box. Drawing a smoothed circle costs several times
+// more than the rest of the dial, so the picture is kept in the pixmap cache for as
+// long as the layout and the pixel ratio stay the same.
+QPixmap CircleOutline(const DialLayout& layout, QPointF origin, qreal ratio)
+{
+    const QString key = QStringLiteral("brinell-dial-outline-%1-%2-%3-%4-%5")
+                            .arg(layout.centre.x)
+                            .arg(layout.centre.y)
+                            .arg(layout.xRadius)
+                            .arg(layout.yRadius)
+                            .arg(ratio);
+    QPixmap outline;
+    if (QPixmapCache::find(key, &outline))
+        return outline;
+    const QSizeF size(2.0 * layout.xRadius + 3, 2.0 * layout.yRadius + 3);
+    QImage picture((size * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.translate(-origin);
+        painter.drawEllipse(CircleRect(layout));
+    }
+    outline = QPixmap::fromImage(std::move(picture));
+    QPixmapCache::insert(key, outline);
+    return outline;
+}
+
+// Each wedge is filled without smoothing, then every line of the outline is drawn
+// once, smoothed, over the fills' edges: the circle, then the straight edges. The
+// wedges chain round the circle, so the edges are the rays to each wedge's start.
+void DrawSlices(QPainter& painter, const DialLayout& layout, std::span<const DialPoint> points,
+                qreal ratio)
 {
     std::vector<double> values;
     values.reserve(points.size());
     for (const DialPoint& point : points)
         values.push_back(point.value);
+    const std::vector<DialWedge> wedges = DialWedges(layout, values);
 
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1));
-    for (const DialWedge& wedge : DialWedges(layout, values)) {
+    painter.setPen(Qt::NoPen);
+    for (const DialWedge& wedge : wedges) {
         const TColor colour = points[wedge.point].colour;
         painter.setBrush(QColor(colour.red, colour.green, colour.blue));
-        painter.drawPath(WedgePath(layout, wedge));
+        painter.drawPolygon(WedgePath(layout, wedge).toFillPolygon());
     }
+
+    const QPointF origin(layout.circle.left - 1, layout.circle.top - 1);
+    painter.drawPixmap(origin, CircleOutline(layout, origin, ratio));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1));
+    for (const DialWedge& wedge : wedges)
+        painter.drawLine(PixelCentre(layout.centre), PixelCentre(wedge.from));
 }
 
 } // namespace
@@ -96,5 +144,6 @@ void DrawDialPicture(QImage& picture, const QPalette& palette, std::span<const D
     QPainter painter(&picture);
     DrawPanel(painter, area, palette);
     DrawFrame(painter, layout.plot);
-    DrawSlices(painter, layout, points);
+    if (!points.empty())
+        DrawSlices(painter, layout, points, picture.devicePixelRatio());
 }

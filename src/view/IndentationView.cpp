@@ -9,6 +9,7 @@ namespace {
 
 constexpr int SurfaceWidth = 450;
 constexpr int SurfaceHeight = 300;
+constexpr QRect SurfaceArea(0, 0, SurfaceWidth, SurfaceHeight);
 constexpr int CentreX = 220;
 constexpr int CentreY = 150;
 constexpr int GridPitch = 10;
@@ -19,9 +20,21 @@ constexpr int MagnifiedPixelsPerMillimetre = 20;
 // its outline outside: a radius of 10^12 shows the same as this one.
 constexpr std::int64_t SurfaceCoveringRadius = 1000;
 
+int DrawnRadius(std::int64_t radius)
+{
+    return static_cast<int>(std::min(radius, SurfaceCoveringRadius));
+}
+
+// The circle's box, which its outline touches and never leaves.
+QRect IndentationArea(std::int64_t radius)
+{
+    const int r = DrawnRadius(radius);
+    return {CentreX - r, CentreY - r, 2 * r, 2 * r};
+}
+
 void DrawIndentation(Canvas& canvas, std::int64_t radius)
 {
-    const int r = static_cast<int>(std::min(radius, SurfaceCoveringRadius));
+    const int r = DrawnRadius(radius);
     canvas.Ellipse(CentreX - r, CentreY - r, CentreX + r, CentreY + r);
 }
 
@@ -47,36 +60,44 @@ IndentationView::IndentationView(QWidget* parent) : QWidget(parent)
 
 void IndentationView::drawGrowthFrame(std::int64_t radius)
 {
-    draw([radius](Canvas& canvas) { DrawIndentation(canvas, radius); });
+    draw(IndentationArea(radius), [radius](Canvas& canvas) { DrawIndentation(canvas, radius); });
 }
 
 void IndentationView::drawMagnifiedView(double indentDiameter)
 {
-    draw([indentDiameter](Canvas& canvas) {
-        DrawIndentation(canvas, IndentRadius(indentDiameter, MagnifiedPixelsPerMillimetre));
-    });
+    const std::int64_t radius = IndentRadius(indentDiameter, MagnifiedPixelsPerMillimetre);
+    draw(IndentationArea(radius), [radius](Canvas& canvas) { DrawIndentation(canvas, radius); });
 }
 
 void IndentationView::drawGridView(double indentDiameter)
 {
-    draw([indentDiameter](Canvas& canvas) {
-        DrawIndentation(canvas, IndentRadius(indentDiameter, MagnifiedPixelsPerMillimetre));
+    const std::int64_t radius = IndentRadius(indentDiameter, MagnifiedPixelsPerMillimetre);
+    draw(SurfaceArea, [radius](Canvas& canvas) {
+        DrawIndentation(canvas, radius);
         DrawGrid(canvas);
     });
 }
 
-void IndentationView::draw(const std::function<void(Canvas&)>& steps)
+void IndentationView::draw(const QRect& figureArea, const std::function<void(Canvas&)>& steps)
 {
     if (m_surface.isNull()) {
-        m_surface = QImage(SurfaceWidth, SurfaceHeight, QImage::Format_RGB32);
-        m_surface.fill(Qt::white);
+        m_surface = QImage(SurfaceArea.size(), QImage::Format_RGB32);
+        m_figureArea = SurfaceArea;
+        // From now on every paint covers the whole view with the surface.
+        setAttribute(Qt::WA_OpaquePaintEvent);
     }
+    // Outside the last drawing's figures the surface still shows the bare field, so
+    // only their area is cleared: a growth frame then changes a few thousand pixels
+    // instead of all 135 000, and only those are copied to the screen.
+    if (!m_figureArea.isEmpty())
+        Canvas(m_surface, m_figureArea).Rectangle(0, 0, SurfaceWidth, SurfaceHeight);
     {
         Canvas canvas(m_surface);
-        canvas.Rectangle(0, 0, SurfaceWidth, SurfaceHeight);
         steps(canvas);
     }
-    update();
+    const QRect changed = (m_figureArea | figureArea) & SurfaceArea;
+    m_figureArea = figureArea & SurfaceArea;
+    update(changed);
 }
 
 void IndentationView::paintEvent(QPaintEvent*)

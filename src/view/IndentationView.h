@@ -6,6 +6,7 @@
 // shown at the next paint; the view keeps nothing but its pixels.
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
 #include <cstdint>
@@ -35,8 +36,11 @@ protected:
 
 private:
     // Clears the surface to the white field in its frame, made at the first drawing,
-    // runs the drawing steps on it and asks for the picture to be shown.
-    void draw(const std::function<void(Canvas&)>& steps);
+    // runs the drawing steps on it, which paint only inside figureArea, and asks for
+    // the pixels that changed to be shown.
+    void draw(const QRect& figureArea, const std::function<void(Canvas&)>& steps);
 
     QImage m_surface;
+    // Where the last drawing's figures lie; elsewhere the surface is the bare field.
+    QRect m_figureArea;
 };
