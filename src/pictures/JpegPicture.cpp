@@ -4,6 +4,7 @@
 #include "pictures/JpegSession.h"
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -17,11 +18,12 @@ bool IsCmyk(const jpeg_decompress_struct& decompressor)
 // libjpeg turns YCCK into CMYK but neither into RGB. CMYK JPEG files come from Adobe's
 // programs, which store each ink inverted (255 for no ink), so a colour is its inverted
 // ink times the inverted black: C = 255, K = 128 (no cyan, half black) gives 128.
-void CmykToRgb(const unsigned char* cmyk, unsigned char* rgb, unsigned width)
+void CmykToBgra(const unsigned char* cmyk, unsigned char* bgra, unsigned width)
 {
-    for (unsigned x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+    for (unsigned x = 0; x < width; ++x, cmyk += 4, bgra += 4) {
         for (int c = 0; c < 3; ++c)
-            rgb[c] = static_cast<unsigned char>(cmyk[c] * cmyk[3] / 255);
+            bgra[2 - c] = static_cast<unsigned char>(cmyk[c] * cmyk[3] / 255);
+        bgra[3] = 255;
     }
 }
 
@@ -30,7 +32,8 @@ void CmykToRgb(const unsigned char* cmyk, unsigned char* rgb, unsigned width)
 // rows delivered before a fault are the decompressor's output_scanline.
 void DecodeRows(jpeg_decompress_struct& decompressor, unsigned char* pixels)
 {
-    decompressor.out_color_space = IsCmyk(decompressor) ? JCS_CMYK : JCS_RGB;
+    // libjpeg-turbo writes the 32-bit pixels itself, greyscale ones too.
+    decompressor.out_color_space = IsCmyk(decompressor) ? JCS_CMYK : JCS_EXT_BGRA;
     decompressor.scale_num = 1;
     decompressor.scale_denom = 1;
     decompressor.do_fancy_upsampling = TRUE;
@@ -38,7 +41,7 @@ void DecodeRows(jpeg_decompress_struct& decompressor, unsigned char* pixels)
     decompressor.quantize_colors = FALSE;
     jpeg_start_decompress(&decompressor);
     const unsigned width = decompressor.output_width;
-    const std::size_t rowBytes = std::size_t{width} * 3;
+    const std::size_t rowBytes = std::size_t{width} * DecodedPicture::BytesPerPixel;
     JSAMPARRAY cmykRow =
         decompressor.out_color_space == JCS_CMYK
             ? (*decompressor.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decompressor),
@@ -50,7 +53,7 @@ void DecodeRows(jpeg_decompress_struct& decompressor, unsigned char* pixels)
         if (jpeg_read_scanlines(&decompressor, &row, 1) != 1)
             return;
         if (cmykRow)
-            CmykToRgb(row, target, width);
+            CmykToBgra(row, target, width);
     }
 }
 
@@ -82,12 +85,16 @@ DecodedPicture JpegPicture::decode() const
     picture.width = m_header.width;
     picture.height = m_header.height;
     // The header was read from these same bytes, so the decoder meets the same size.
-    picture.rgb.assign(std::size_t(picture.width) * picture.height * 3, 0);
+    const std::size_t rowBytes = std::size_t(picture.width) * DecodedPicture::BytesPerPixel;
+    picture.pixels.reset(new unsigned char[rowBytes * picture.height]);
     JpegSession session(m_data);
-    unsigned char* const pixels = picture.rgb.data();
+    unsigned char* const pixels = picture.pixels.get();
     const int fault = session.run(
         [pixels](jpeg_decompress_struct& decompressor) { DecodeRows(decompressor, pixels); });
     picture.decodedRows = static_cast<int>(session.rowsDelivered());
+    // Only the rows a fault left undecoded are cleared; the others were written whole.
+    std::memset(pixels + rowBytes * picture.decodedRows, 0,
+                rowBytes * (picture.height - picture.decodedRows));
     if (fault)
         picture.failure = JpegSession::FaultMessage(fault);
     return picture;

@@ -5,6 +5,7 @@
 // of them itself; boxes, windows and files are not its business.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,14 +17,17 @@ struct JpegHeader {
     bool progressive = false;
 };
 
-// The pixels as decoded, 3 bytes R, G, B each, row after row from the top. The
-// first decodedRows rows hold the picture and the others zeros; failure is the
-// message of the fault that stopped the decoding, or empty.
+// The pixels as decoded, 4 bytes B, G, R, 255 each (a 32-bit 0xFFRRGGBB on a
+// little-endian machine, so a window can show them without a copy), row after row
+// from the top. The first decodedRows rows hold the picture and the others zeros;
+// failure is the message of the fault that stopped the decoding, or empty.
 struct DecodedPicture {
+    static constexpr int BytesPerPixel = 4;
+
     int width = 0;
     int height = 0;
     int decodedRows = 0;
-    std::vector<unsigned char> rgb;
+    std::unique_ptr<unsigned char[]> pixels;
     std::string failure;
 };
 
@@ -40,8 +44,8 @@ public:
 
     const JpegHeader& header() const { return m_header; }
 
-    // Decodes at full scale to 24-bit colour, greyscale and CMYK pictures converted,
-    // with fancy upsampling and the accurate integer transform.
+    // Decodes at full scale to 24-bit colour (in 32-bit pixels), greyscale and CMYK
+    // pictures converted, with fancy upsampling and the accurate integer transform.
     DecodedPicture decode() const;
 
 private:

@@ -22,17 +22,21 @@ std::vector<unsigned char> ReadBuiltInPicture(const QString& path)
     return {bytes.begin(), bytes.end()};
 }
 
-QImage ToImage(const DecodedPicture& picture)
+void DeletePixels(void* pixels)
 {
-    QImage image(picture.width, picture.height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    const unsigned char* rgb = picture.rgb.data();
-    for (int y = 0; y < picture.decodedRows; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < picture.width; ++x, rgb += 3)
-            line[x] = qRgb(rgb[0], rgb[1], rgb[2]);
-    }
-    return image;
+    delete[] static_cast<unsigned char*>(pixels);
+}
+
+// The decoded pixels as an image that takes them over without a copy: opaque where
+// decoded, transparent (all zero) in the rows a fault left undecoded.
+QImage ToImage(DecodedPicture& picture)
+{
+    if (picture.width == 0 || picture.height == 0)
+        return {};
+    unsigned char* pixels = picture.pixels.release();
+    return QImage(pixels, picture.width, picture.height,
+                  qsizetype(picture.width) * DecodedPicture::BytesPerPixel,
+                  QImage::Format_ARGB32_Premultiplied, DeletePixels, pixels);
 }
 
 } // namespace
@@ -79,7 +83,7 @@ void PictureBox::decodeWaitingPicture()
             m_picture.emplace(ReadBuiltInPicture(std::exchange(m_builtInPath, QString())));
         if (!m_picture)
             return;
-        const DecodedPicture picture = std::exchange(m_picture, std::nullopt)->decode();
+        DecodedPicture picture = std::exchange(m_picture, std::nullopt)->decode();
         m_decoded = ToImage(picture);
         if (!picture.failure.empty())
             ReportFailure(picture.failure.c_str());

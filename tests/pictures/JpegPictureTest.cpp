@@ -25,8 +25,9 @@ std::string LoadFailure(const Bytes& bytes)
 
 QColor PixelOf(const DecodedPicture& picture, int x, int y)
 {
-    const unsigned char* rgb = &picture.rgb[(std::size_t(y) * picture.width + x) * 3];
-    return {rgb[0], rgb[1], rgb[2]};
+    const unsigned char* bgra =
+        &picture.pixels[(std::size_t(y) * picture.width + x) * DecodedPicture::BytesPerPixel];
+    return {bgra[2], bgra[1], bgra[0]};
 }
 
 struct KindRow {
