@@ -1,6 +1,7 @@
 // The benchmarks' main: the application as the program makes it (arithmetic mode,
 // the Windows style), on the offscreen platform unless the environment names another.
 
+#include "shell/ApplicationSetup.h"
 #include "shell/ArithmeticMode.h"
 
 #include <QApplication>
@@ -12,8 +13,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     SetArithmeticMode();
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpApplication();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -7,6 +7,7 @@
 
 #include "TimerLog.h"
 #include "model/LoadingSequence.h"
+#include "shell/ApplicationSetup.h"
 #include "shell/ArithmeticMode.h"
 #include "shell/TrialState.h"
 #include "windows/SpeedButton.h"
@@ -104,8 +105,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     SetArithmeticMode();
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpApplication();
     if (!SchemePicturesPresent()) {
         std::fprintf(stderr, "tick_timing: run it in the folder of the scheme pictures\n");
         return 1;

@@ -1,6 +1,8 @@
 // The main of every widget test: the application on the platform the environment
 // names (offscreen under CTest), with the program's own style.
 
+#include "shell/ApplicationSetup.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,7 +10,6 @@ int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows"));
-    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpApplication();
     return RUN_ALL_TESTS();
 }

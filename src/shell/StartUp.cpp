@@ -1,5 +1,6 @@
 #include "shell/StartUp.h"
 
+#include "shell/ApplicationSetup.h"
 #include "shell/ArithmeticMode.h"
 #include "windows/Unit1.h"
 #include "windows/Unit2.h"
@@ -10,10 +11,7 @@ int RunProgram(int argc, char** argv)
 {
     SetArithmeticMode();
     QApplication application(argc, argv);
-    QApplication::setStyle(QStringLiteral("Windows"));
-    // The program ends when the setup window closes, not when the last window does:
-    // closing a box while the setup window is minimised must not end it.
-    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpApplication();
 
     TForm1 setupWindow;
     Form1 = &setupWindow;
