@@ -32,12 +32,8 @@ void drawSpecimen(QPainter& painter)
         EllipseAcross(SpecimenLeft + 30, SpecimenRight + 6, SpecimenBottom - 8, 20));
     DrawSoftShadow(painter, floorShadow, 9, QColor(0, 0, 0, 70));
 
-    QPainterPath side;
-    side.moveTo(SpecimenLeft, faceCentre);
-    side.lineTo(SpecimenLeft, baseCentre);
-    side.arcTo(EllipseAcross(SpecimenLeft, SpecimenRight, baseCentre, FaceHalfHeight), 180, 180);
-    side.lineTo(SpecimenRight, faceCentre);
-    side.closeSubpath();
+    const QPainterPath side =
+        CylinderSide(SpecimenLeft, SpecimenRight, faceCentre, baseCentre, FaceHalfHeight);
     painter.fillPath(side, RoundShade(QPointF(SpecimenLeft, 0), QPointF(SpecimenRight, 0), Steel));
     // Light falling from above darkens the side towards its foot.
     QLinearGradient foot(QPointF(0, faceCentre), QPointF(0, SpecimenBottom));

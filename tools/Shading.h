@@ -17,6 +17,20 @@ inline QRectF EllipseAcross(double left, double right, double centreY, double ha
     return QRectF(left, centreY - halfHeight, right - left, 2 * halfHeight);
 }
 
+// The side of an upright cylinder seen from a little above: straight from the middle
+// of its top face down to the middle of its base, round along the base's front half.
+inline QPainterPath CylinderSide(double left, double right, double faceCentreY, double baseCentreY,
+                                 double halfHeight)
+{
+    QPainterPath side;
+    side.moveTo(left, faceCentreY);
+    side.lineTo(left, baseCentreY);
+    side.arcTo(EllipseAcross(left, right, baseCentreY, halfHeight), 180, 180);
+    side.lineTo(right, faceCentreY);
+    side.closeSubpath();
+    return side;
+}
+
 // Across a cylinder or rounded casting from its lit edge (from) to its far edge (to):
 // a highlight a quarter of the way across, falling off into the core shadow.
 QLinearGradient RoundShade(QPointF from, QPointF to, QColor base);

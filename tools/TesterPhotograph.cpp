@@ -21,12 +21,7 @@ enum class TopFace { Shown, Hidden };
 void drawUprightCylinder(QPainter& painter, double left, double right, double top, double bottom,
                          double faceHalfHeight, QColor colour, TopFace topFace = TopFace::Shown)
 {
-    QPainterPath side;
-    side.moveTo(left, top);
-    side.lineTo(left, bottom);
-    side.arcTo(EllipseAcross(left, right, bottom, faceHalfHeight), 180, 180);
-    side.lineTo(right, top);
-    side.closeSubpath();
+    const QPainterPath side = CylinderSide(left, right, top, bottom, faceHalfHeight);
     painter.fillPath(side, RoundShade(QPointF(left, 0), QPointF(right, 0), colour));
     if (topFace == TopFace::Hidden)
         return;
