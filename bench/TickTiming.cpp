@@ -5,10 +5,9 @@
 // 250 ms grid, and every timer event delivered in the second after tick 60. Run it
 // in the folder of the three scheme pictures.
 
+#include "BenchApplication.h"
 #include "TimerLog.h"
 #include "model/LoadingSequence.h"
-#include "shell/ApplicationSetup.h"
-#include "shell/ArithmeticMode.h"
 #include "shell/TrialState.h"
 #include "windows/SpeedButton.h"
 #include "windows/Unit1.h"
@@ -101,11 +100,7 @@ void PrintTimerEvents(const TimerLog& log)
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    SetArithmeticMode();
-    QApplication application(argc, argv);
-    SetUpApplication();
+    BenchApplication application(argc, argv);
     if (!SchemePicturesPresent()) {
         std::fprintf(stderr, "tick_timing: run it in the folder of the scheme pictures\n");
         return 1;
